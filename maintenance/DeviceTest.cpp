@@ -66,8 +66,8 @@ void CloseDevice(WindowOps& window)
         window.LogLine("Device Close Error!");
         return;
     }
-    // Forget the handle before logging: a command let through by LogLine
-    // must not find the closed connection's handle in g_hReader.
-    g_hReader = -1;
+    // The window defers any reader command clicked during this line, so the
+    // closed handle still in the slot here never reaches the library.
     window.LogLine("Device Has Closed!");
+    g_hReader = -1;
 }
