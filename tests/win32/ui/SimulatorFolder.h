@@ -1,0 +1,28 @@
+// A fresh folder for the simulated reader (ZELDRV_SIM_DIR), removed again at
+// the end, and the reader's EEPROM reached through the real library.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class SimulatorFolder {
+public:
+    SimulatorFolder() = default;
+    ~SimulatorFolder();
+    SimulatorFolder(const SimulatorFolder&) = delete;
+    SimulatorFolder& operator=(const SimulatorFolder&) = delete;
+
+    // Creates the folder and points ZELDRV_SIM_DIR at it.
+    bool Create();
+
+    const std::wstring& Path() const { return m_path; }
+
+private:
+    std::wstring m_path;
+};
+
+// The reader's EEPROM bytes [address, address + length), through a
+// connection of the test's own; empty when the reader cannot be read.
+std::vector<uint8_t> ReadEeprom(int32_t address, int32_t length);
+bool WriteEeprom(int32_t address, const std::vector<uint8_t>& bytes);
