@@ -27,14 +27,6 @@ BOOL CWnd::SetWindowText(const char* text) {
     return SetWindowTextGbk(m_hWnd, text);
 }
 
-int CWnd::GetWindowTextLength() const {
-    return GetWindowTextLengthGbk(m_hWnd);
-}
-
-int CWnd::GetWindowText(char* text, int limit) const {
-    return GetWindowTextGbk(m_hWnd, text, limit);
-}
-
 BOOL CWnd::IsIconic() const {
     return m_hWnd != nullptr && ::IsIconic(m_hWnd);
 }

@@ -16,14 +16,11 @@ public:
 
     HWND m_hWnd = nullptr;
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
     HWND GetDlgItem(int id) const;
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
-    // The window text as GBK; lengths are in GBK bytes.
+    // Sets the window text from GBK.
     BOOL SetWindowText(const char* text);
-    int GetWindowTextLength() const;
-    int GetWindowText(char* text, int limit) const;
 
     BOOL IsIconic() const;
     BOOL GetClientRect(RECT* rect) const;

@@ -5,10 +5,6 @@
 #include "framework/CEdit.h"
 
 class CHexEdit : public CEdit {
-public:
-    // True for the characters that typing may insert.
-    static bool IsAccepted(UINT nChar);
-
 protected:
     const MessageMap* GetMessageMap() const override { return &messageMap; }
     static const MessageMap messageMap;
@@ -17,4 +13,7 @@ protected:
 
 private:
     static const MessageMapEntry messageEntries[];
+
+    // True for the characters that typing may insert.
+    static bool IsAccepted(UINT nChar);
 };
