@@ -75,13 +75,24 @@ void OperatorSession::Click(int id) {
     RECT rect;
     if (!control || !GetWindowRect(control, &rect)) return;
     SetForegroundWindow(m_dialog);
-    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    INPUT input[2] = {};
-    input[0].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].type = INPUT_MOUSE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, input, sizeof(INPUT));
+    // The program has handled everything sent so far, so it is ready for input.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(m_dialog, WM_NULL, 0, 0, SMTO_NORMAL, kTimeoutMs, &ignored);
+    // Move onto the control first, as a hand does: a press at a position the
+    // pointer already had may reach the window that was there before.
+    const int x = (rect.left + rect.right) / 2;
+    const int y = (rect.top + rect.bottom) / 2;
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input[3] = {};
+    for (INPUT& in : input) in.type = INPUT_MOUSE;
+    input[0].mi.dx = static_cast<LONG>((x * 65536 + width / 2) / width);
+    input[0].mi.dy = static_cast<LONG>((y * 65536 + height / 2) / height);
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SetCursorPos(x > 0 ? x - 1 : x + 1, y);
+    SendInput(3, input, sizeof(INPUT));
 }
 
 bool OperatorSession::WaitForLines(int count) {
