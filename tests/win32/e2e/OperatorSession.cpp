@@ -28,24 +28,6 @@ bool WaitUntil(Pred pred) {
     return pred();
 }
 
-void DeleteTree(const std::wstring& dir) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((dir + L"\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..") continue;
-            std::wstring full = dir + L"\\" + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                DeleteTree(full);
-            else
-                DeleteFileW(full.c_str());
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryW(dir.c_str());
-}
-
 }  // namespace
 
 OperatorSession::OperatorSession(const std::wstring& exePath, const std::wstring& simDir) {
@@ -134,17 +116,6 @@ bool OperatorSession::Close() {
     PostMessageW(m_dialog, WM_CLOSE, 0, 0);
     return WaitForSingleObject(m_process.hProcess, kTimeoutMs) == WAIT_OBJECT_0;
 }
-
-TempFolder::TempFolder() {
-    wchar_t base[MAX_PATH];
-    GetTempPathW(MAX_PATH, base);
-    static unsigned serial = 0;
-    m_path = std::wstring(base) + L"vantrel-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-             std::to_wstring(++serial);
-    CreateDirectoryW(m_path.c_str(), nullptr);
-}
-
-TempFolder::~TempFolder() { DeleteTree(m_path); }
 
 std::vector<unsigned char> ReadFileBytes(const std::wstring& path) {
     std::vector<unsigned char> bytes;

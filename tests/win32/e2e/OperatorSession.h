@@ -35,21 +35,6 @@ private:
     HWND m_dialog = nullptr;
 };
 
-// A fresh folder under the temporary directory, removed with the object.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::wstring& Path() const { return m_path; }
-    std::wstring File(const wchar_t* name) const { return m_path + L"\\" + name; }
-
-private:
-    std::wstring m_path;
-};
-
 std::vector<unsigned char> ReadFileBytes(const std::wstring& path);
 bool WriteFileBytes(const std::wstring& path, const std::vector<unsigned char>& bytes);
 // A Unix path as Wine sees it (through drive Z:); Windows paths pass unchanged.

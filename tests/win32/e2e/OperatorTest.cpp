@@ -6,6 +6,7 @@
 
 #include "res/resource.h"
 #include "tests/win32/e2e/OperatorSession.h"
+#include "tests/win32/support/TempFolder.h"
 
 namespace {
 
@@ -49,7 +50,8 @@ void ExpectWindowShows(const OperatorSession& app, const std::vector<unsigned ch
 }
 
 TEST(Operator, GetShowsTheReaderSettingsAndSetWritesTheChangesBack) {
-    TempFolder sim;
+    TempFolder sim(L"vantrel-e2e");
+    ASSERT_TRUE(sim.Created());
     OperatorSession app(g_exePath, sim.Path());
     ASSERT_TRUE(app.Started());
 
@@ -83,7 +85,8 @@ TEST(Operator, GetShowsTheReaderSettingsAndSetWritesTheChangesBack) {
 }
 
 TEST(Operator, UnpluggedReaderIsReportedAndClearDisplayEmptiesTheList) {
-    TempFolder sim;
+    TempFolder sim(L"vantrel-e2e");
+    ASSERT_TRUE(sim.Created());
     ASSERT_TRUE(WriteFileBytes(sim.File(L"unplugged"), {}));
     OperatorSession app(g_exePath, sim.Path());
     ASSERT_TRUE(app.Started());

@@ -6,20 +6,22 @@
 #include <string>
 #include <vector>
 
+#include "tests/win32/support/TempFolder.h"
+
 class SimulatorFolder {
 public:
-    SimulatorFolder() = default;
+    SimulatorFolder() : m_folder(L"vantrel-ui") {}
     ~SimulatorFolder();
     SimulatorFolder(const SimulatorFolder&) = delete;
     SimulatorFolder& operator=(const SimulatorFolder&) = delete;
 
-    // Creates the folder and points ZELDRV_SIM_DIR at it.
+    // Points ZELDRV_SIM_DIR at the new folder; false if it could not be made.
     bool Create();
 
-    const std::wstring& Path() const { return m_path; }
+    const std::wstring& Path() const { return m_folder.Path(); }
 
 private:
-    std::wstring m_path;
+    TempFolder m_folder;
 };
 
 // The reader's EEPROM bytes [address, address + length), through a
