@@ -3,10 +3,6 @@
 // card.mfd.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -17,20 +13,17 @@
 #include "reader/zeldrv.h"
 #include "res/resource.h"
 #include "tests/native/support/FakeWindow.h"
+#include "tests/native/zeldrv/SimFixture.h"
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
 using Lines = std::vector<std::string>;
 
-class CommandsOnSimulator : public ::testing::Test {
+class CommandsOnSimulator : public SimFixture {
 protected:
     void SetUp() override
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-sim-XXXXXX").string();
-        ASSERT_NE(nullptr, ::mkdtemp(&pattern[0]));
-        folder_ = pattern;
-        ::setenv("ZELDRV_SIM_DIR", folder_.c_str(), 1);
+        SimFixture::SetUp();
         g_hReader = -1;
         g_bySector = 3;
         g_byBlock = 12;
@@ -40,15 +33,7 @@ protected:
     {
         if (g_hReader > 0)
             zel_exit(g_hReader);
-        ::unsetenv("ZELDRV_SIM_DIR");
-        std::error_code ec;
-        std::filesystem::remove_all(folder_, ec);
-    }
-
-    Bytes FileBytes(const char* name) const
-    {
-        std::ifstream in(folder_ / name, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        SimFixture::TearDown();
     }
 
     // The lines logged since the last call.
@@ -60,7 +45,6 @@ protected:
     }
 
     FakeWindow window;
-    std::filesystem::path folder_;
     std::size_t seen_ = 0;
 };
 
@@ -81,7 +65,7 @@ TEST_F(CommandsOnSimulator, SetKeySetAndGetCarryTheImageThroughTheEeprom)
     SetKey(window);
     EXPECT_EQ(Lines{"设置密钥成功!"}, NewLines());
     EXPECT_EQ(-1, g_hReader);
-    const Bytes factory = FileBytes("eeprom.bin");
+    const Bytes factory = bytes("eeprom.bin");
     ASSERT_GT(factory.size(), 10u);
 
     SetConfig(window);
@@ -91,7 +75,7 @@ TEST_F(CommandsOnSimulator, SetKeySetAndGetCarryTheImageThroughTheEeprom)
     Bytes expected = factory;
     const Bytes settings = {1, 0, 1, 0, 1, 0};
     std::copy(settings.begin(), settings.end(), expected.begin() + 1);
-    EXPECT_EQ(expected, FileBytes("eeprom.bin")) << "Set writes addresses 1 to 6 only";
+    EXPECT_EQ(expected, bytes("eeprom.bin")) << "Set writes addresses 1 to 6 only";
     EXPECT_EQ((Bytes{0x01, 0x23, 0xAB, 0xCD}), Bytes(expected.begin() + 7, expected.begin() + 11));
 
     // A fresh window shows what the reader now holds.
@@ -115,7 +99,7 @@ TEST_F(CommandsOnSimulator, CardAndDeviceTestsOnAFreshCard)
     ASSERT_GT(g_hReader, 0);
 
     FindCard(window);
-    const Bytes card = FileBytes("card.mfd");
+    const Bytes card = bytes("card.mfd");
     ASSERT_EQ(1024u, card.size());
     const uint32_t serial = uint32_t(card[0]) << 24 | uint32_t(card[1]) << 16 | uint32_t(card[2]) << 8 | card[3];
     EXPECT_EQ((Lines{"Find Card Ok!", std::to_string(serial)}), NewLines());
@@ -131,7 +115,7 @@ TEST_F(CommandsOnSimulator, CardAndDeviceTestsOnAFreshCard)
                      "zel_increment ok", "zel_decrement ok", "zel_readval ok", "1100", "zel_changeb3 ok"}),
               NewLines());
 
-    const Bytes after = FileBytes("card.mfd");
+    const Bytes after = bytes("card.mfd");
     ASSERT_EQ(1024u, after.size());
     EXPECT_EQ((Bytes{0x4C, 0x04, 0x00, 0x00, 0xB3, 0xFB, 0xFF, 0xFF, 0x4C, 0x04, 0x00, 0x00, 0x0C, 0xF3, 0x0C, 0xF3}),
               BlockOf(after, 12));
@@ -151,7 +135,7 @@ TEST_F(CommandsOnSimulator, CardAndDeviceTestsOnAFreshCard)
     EXPECT_EQ((Lines{"zel_getver ok", "ZELSIM 1.0", "zel_swr_eeprom ok", "zel_srd_eeprom ok", "zel_reset ok",
                      "564E54524C"}),
               NewLines());
-    const Bytes eeprom = FileBytes("eeprom.bin");
+    const Bytes eeprom = bytes("eeprom.bin");
     ASSERT_GT(eeprom.size(), 28u);
     EXPECT_EQ(std::string("VNTRL"), std::string(eeprom.begin() + 24, eeprom.begin() + 29));
 
